@@ -1,0 +1,27 @@
+# Entry points: `make run` starts the simulator, `make test` runs every test under the sanitizers.
+RELEASE_DIR  := build/release
+SANITIZE_DIR := build/sanitize
+CMAKE_GEN    := -G Ninja
+
+.PHONY: all deps run test bench soak-long gallery clean
+
+all: deps
+	@cmake -S . -B $(RELEASE_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(RELEASE_DIR)
+
+deps:
+	@scripts/install-deps
+
+run: all
+	$(RELEASE_DIR)/tq4sim
+
+test: deps
+	@cmake -S . -B $(SANITIZE_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTQ4_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_DIR)
+	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+bench: all
+	@for b in $(RELEASE_DIR)/bench/tq4bench-*; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf build

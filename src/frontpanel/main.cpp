@@ -1,0 +1,7 @@
+// Placeholder entry point until the window lands.
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  return 0;
+}

@@ -1,0 +1,6 @@
+// Placeholder screens until their layouts and keys land: they only consume the key.
+#include "screens/Screens.h"
+#include "screens/ScreenKit.h"
+
+void ScreenDisplaySetup() { TakePendingKey(); }
+void ScreenContrast() { TakePendingKey(); }

@@ -1,0 +1,8 @@
+// Placeholder screens until their layouts and keys land: they only consume the key.
+#include "screens/Screens.h"
+#include "screens/ScreenKit.h"
+
+void ScreenMaxValues() { TakePendingKey(); }
+void ScreenResetTempMax() { TakePendingKey(); }
+void ScreenResetCycles() { TakePendingKey(); }
+void ScreenDone() { TakePendingKey(); }

@@ -1,0 +1,14 @@
+// Helpers every screen shares: taking the pending key and the list and value key conventions.
+#pragma once
+#include <cstdint>
+
+// Returns the pending key (KEY_NONE when there is none) and consumes it.
+uint8_t TakePendingKey();
+
+// CW and F1 raise a value being edited; CCW and F2 lower it.
+bool IsRaiseKey(uint8_t key);
+bool IsLowerKey(uint8_t key);
+
+// List movement: CW and F2 move the cursor down, CCW and F1 up, stopping at row 0 and at
+// lastRow. Returns whether the key was a movement key.
+bool MoveListCursor(uint8_t key, uint8_t lastRow);
