@@ -8,13 +8,10 @@
 #include "instrument/Hooks.h"
 #include "instrument/InstrumentState.h"
 
-namespace {
-
-// A channel's component in hundredths of g: (count - zero) x 250 / span, truncating toward
-// zero. Worked in 64 bits so that no zero, span or input can overflow it, and held within
-// 32 bits so the sum of squares fits in 64. A span of 0 (a capture at zero deflection) gives
-// 0 until a capture or power-on stores a real span.
-int64_t Component(int32_t count, int32_t zero, int32_t span) {
+// Worked in 64 bits so that no zero, span or input can overflow it, and held within 32 bits
+// so the sum of squares fits in 64. A span of 0 (a capture at zero deflection) gives 0 until
+// a capture or power-on stores a real span.
+int64_t GComponent(int32_t count, int32_t zero, int32_t span) {
   if (span == 0) {
     return 0;
   }
@@ -23,11 +20,9 @@ int64_t Component(int32_t count, int32_t zero, int32_t span) {
   return value > limit ? limit : (value < -limit ? -limit : value);
 }
 
-}  // namespace
-
 int32_t InstantaneousG(int32_t adcY, int32_t adcZ) {
-  const int64_t y = Component(adcY, State.ZeroY, State.SpanY);
-  const int64_t z = Component(adcZ, State.ZeroZ, State.SpanZ);
+  const int64_t y = GComponent(adcY, State.ZeroY, State.SpanY);
+  const int64_t z = GComponent(adcZ, State.ZeroZ, State.SpanZ);
   const uint64_t sumOfSquares = static_cast<uint64_t>(y * y) + static_cast<uint64_t>(z * z);
   const int64_t magnitude = static_cast<int64_t>(std::sqrt(static_cast<double>(sumOfSquares)));
   const int64_t tenths = magnitude / 10 + (magnitude % 10 > 4 ? 1 : 0);

@@ -8,6 +8,10 @@ constexpr int G_HISTORY_LENGTH = 10;
 // maxima, the temporary extremes, the cycle counters and the alarm flags.
 void MeasureG();
 
+// A channel's component in hundredths of g: (count - zero) x 250 / span, truncating toward
+// zero; 0 while the span is 0. Held within +/-(2^31 - 1).
+int64_t GComponent(int32_t count, int32_t zero, int32_t span);
+
 // The instantaneous G in tenths of g for raw samples under the stored calibration
 // (the part of MeasureG before the averaging).
 int32_t InstantaneousG(int32_t adcY, int32_t adcZ);
