@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
 #include "instrument/InstrumentState.h"
 #include "instrument/PowerOn.h"
@@ -14,6 +15,23 @@
 #include "screens/Keys.h"
 #include "screens/Screens.h"
 #include "support/InstrumentFixture.h"
+
+// The keys that type code on a code entry screen: each digit raised or lowered to its value
+// from 0 (by the shorter way, alternating the two keys of each direction), then confirmed
+// with the knob, the fourth press completing the code.
+inline std::vector<uint8_t> CodeKeys(int code) {
+  const int digits[4] = {code / 1000 % 10, code / 100 % 10, code / 10 % 10, code % 10};
+  std::vector<uint8_t> keys;
+  for (int digit : digits) {
+    if (digit <= 5) {
+      for (int i = 0; i < digit; ++i) keys.push_back(i % 2 == 0 ? KEY_CW : KEY_F1);
+    } else {
+      for (int i = 0; i < 10 - digit; ++i) keys.push_back(i % 2 == 0 ? KEY_CCW : KEY_F2);
+    }
+    keys.push_back(KEY_SELECT);
+  }
+  return keys;
+}
 
 // The state a power-on leaves, without running one; no hook call is counted.
 class SetupScreensTest : public InstrumentTest {
@@ -46,18 +64,8 @@ class SetupScreensTest : public InstrumentTest {
     for (uint8_t key : keys) Pass(key);
   }
 
-  // Types a code on a code entry screen: each digit raised or lowered to its value from 0,
-  // then confirmed with the knob, the fourth press completing the code.
   static void TypeCode(int code) {
-    const int digits[4] = {code / 1000 % 10, code / 100 % 10, code / 10 % 10, code % 10};
-    for (int digit : digits) {
-      if (digit <= 5) {
-        for (int i = 0; i < digit; ++i) Pass(i % 2 == 0 ? KEY_CW : KEY_F1);
-      } else {
-        for (int i = 0; i < 10 - digit; ++i) Pass(i % 2 == 0 ? KEY_CCW : KEY_F2);
-      }
-      Pass(KEY_SELECT);
-    }
+    for (uint8_t key : CodeKeys(code)) Pass(key);
   }
 };
 
@@ -81,6 +89,15 @@ class Session {
   }
   void Press(uint8_t key, int times) {
     for (int i = 0; i < times; ++i) Press(key);
+  }
+  void TypeCode(int code) {
+    for (uint8_t key : CodeKeys(code)) Press(key);
+  }
+  // From the main display: the main menu, down to entry, and open it.
+  void OpenFromMainDisplay(uint8_t entry) {
+    Press(KEY_SELECT);
+    Press(KEY_CW, entry);
+    Press(KEY_SELECT);
   }
   // Lets passes go by without a key, for the ten-pass average to settle.
   void Wait(uint64_t passes) { pump_ += passes; }

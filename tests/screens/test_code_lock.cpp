@@ -157,8 +157,8 @@ TEST_F(CodeLockTest, MessagesStayUntilAKeyThenGoToTheReturnScreen) {
   }
 }
 
-// The code change walked through the scripted panel from the G-force setup screen: every
-// outcome comes back to the code row, out of edit mode.
+// The code change walked key by key through the scripted panel: every outcome comes back to
+// the code row, out of edit mode.
 TEST_F(CodeLockTest, SessionSetsChangesAndRemovesTheCode) {
   Session s(*panel);
   const auto backOnCodeRow = [] {
@@ -166,7 +166,8 @@ TEST_F(CodeLockTest, SessionSetsChangesAndRemovesTheCode) {
     EXPECT_EQ(State.Cursor, 5);
     EXPECT_EQ(State.EditMode, 0);
   };
-  s.Open(ScreenGForceSetup, 5);
+  s.OpenFromMainDisplay(2);
+  s.Press(KEY_F2, 5);
   // No code yet: the four zeros are the current code; the new code is 0300.
   s.Press(KEY_SELECT);
   s.Press(KEY_SELECT, 4);
@@ -212,6 +213,95 @@ TEST_F(CodeLockTest, SessionSetsChangesAndRemovesTheCode) {
   });
   s.Press(KEY_CW);
   s.Then(backOnCodeRow);
+  s.Run();
+}
+
+// As a user would: set a code, fail to reset the maxima with a wrong one, reset them with
+// it, change it with the master code to 0000, and find the maxima unprotected.
+TEST_F(CodeLockTest, CodeProtectsTheMaximaFromPowerOn) {
+  Session s(*panel);
+  const auto toCodeRow = [&s] {
+    s.OpenFromMainDisplay(2);
+    s.Press(KEY_F2, 5);
+    s.Press(KEY_SELECT);
+  };
+  const auto backToMainDisplay = [&s] {
+    s.Press(KEY_F1, 5);
+    s.Press(KEY_SELECT);  // DONE: the menu on G-FORCE SETUP
+    s.Press(KEY_F1, 2);
+    s.Press(KEY_SELECT);  // EXIT MENU
+  };
+  const auto setMaxima = [&s](int32_t lowZ) {
+    // Down to lowZ and back to +1.0 g, settling each time.
+    s.Do([lowZ](ScriptedPanel& p) { p.SetSliderZ(lowZ); });
+    s.Wait(12);
+    s.Do([](ScriptedPanel& p) { p.SetSliderZ(1648); });
+    s.Wait(12);
+  };
+
+  toCodeRow();
+  s.TypeCode(0);     // no code yet
+  s.TypeCode(1234);  // new
+  s.TypeCode(1234);  // confirmed
+  s.Then([] {
+    EXPECT_EQ(State.CurrentScreen, ScreenCodeChanged);
+    EXPECT_EQ(State.ResetCode, 1234);
+  });
+  s.Press(KEY_SELECT);
+  backToMainDisplay();
+  setMaxima(1248);  // +2.0 g
+  s.Then([] {
+    EXPECT_EQ(State.CurrentScreen, ScreenMain);
+    EXPECT_EQ(State.GNow, 10);
+    EXPECT_EQ(State.MaxPos, 20);
+  });
+
+  s.Press({KEY_CW, KEY_F1});
+  s.Then([] {
+    EXPECT_EQ(State.CurrentScreen, ScreenEnterResetCode);
+    EXPECT_EQ(State.MaxPos, 20) << "nothing is reset before the code is entered";
+  });
+  s.TypeCode(1235);
+  s.Then([] {
+    EXPECT_EQ(State.CurrentScreen, ScreenCodeIncorrect);
+    EXPECT_EQ(State.MaxPos, 20);
+  });
+  s.Press(KEY_F2);
+  s.Then([] { EXPECT_EQ(State.CurrentScreen, ScreenMain); });
+  s.Press({KEY_CCW, KEY_F1});
+  s.TypeCode(9718);
+  s.Then([] {
+    EXPECT_EQ(State.CurrentScreen, ScreenCodeIncorrect) << "the master code does not reset";
+    EXPECT_EQ(State.MaxPos, 20);
+  });
+  s.Press(KEY_CW);
+  s.Press({KEY_CW, KEY_F1});
+  s.TypeCode(1234);
+  s.Then([] {
+    EXPECT_EQ(State.CurrentScreen, ScreenDone);
+    EXPECT_EQ(State.MaxPos, 10);
+    EXPECT_EQ(State.MaxNeg, 10);
+  });
+  s.Press(KEY_SELECT);
+
+  toCodeRow();
+  s.TypeCode(9718);  // the master code instead of 1234
+  s.TypeCode(0);
+  s.TypeCode(0);
+  s.Then([] {
+    EXPECT_EQ(State.CurrentScreen, ScreenCodeChanged);
+    EXPECT_EQ(State.ResetCode, 0);
+  });
+  s.Press(KEY_F1);
+  backToMainDisplay();
+  setMaxima(848);  // +3.0 g
+  s.Press({KEY_CW, KEY_F1});
+  s.Then([] {
+    EXPECT_EQ(State.CurrentScreen, ScreenDone) << "no code is asked any more";
+    EXPECT_EQ(State.MaxPos, 10);
+  });
+  s.Press(KEY_CCW);
+  s.Then([] { EXPECT_EQ(State.CurrentScreen, ScreenMain); });
   s.Run();
 }
 

@@ -173,11 +173,16 @@ TEST_F(ContrastTest, BarFillsTwoColumnsPerStepInsideItsFrame) {
   }
 }
 
-// Walked through the scripted panel: into contrast and back, the language switched in edit
-// mode, and out through DONE.
+// Walked through the scripted panel from power-on: in from the main menu, into contrast and
+// back, the language switched in edit mode, and out through DONE to the menu's own entry.
 TEST_F(DisplaySetupTest, SessionThroughContrastAndLanguage) {
   Session s(*panel);
-  s.Open(ScreenDisplaySetup);
+  s.OpenFromMainDisplay(1);
+  s.Then([] {
+    EXPECT_EQ(State.CurrentScreen, ScreenDisplaySetup);
+    EXPECT_EQ(State.Cursor, 0);
+    EXPECT_EQ(State.EditMode, 0);
+  });
   s.Press({KEY_CW, KEY_SELECT});
   s.Then([] {
     EXPECT_EQ(State.CurrentScreen, ScreenContrast);
@@ -215,6 +220,11 @@ TEST_F(DisplaySetupTest, SessionThroughContrastAndLanguage) {
     EXPECT_EQ(State.Cursor, 1);
     EXPECT_EQ(State.EditMode, 0);
     EXPECT_EQ(State.Language, 1) << "the setting stays until the next power-on";
+  });
+  s.Press(KEY_SELECT);
+  s.Then([] {
+    EXPECT_EQ(State.CurrentScreen, ScreenDisplaySetup);
+    EXPECT_EQ(State.Cursor, 0);
   });
   s.Run();
 }

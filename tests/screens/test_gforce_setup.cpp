@@ -203,12 +203,18 @@ TEST_F(GForceSetupTest, CallsNoHook) {
   }
 }
 
-// Walked through the scripted panel with KeyFast ticked: the limit steps by ten, the span by
-// one, and the trim screen comes back to its row out of edit mode.
+// Walked through the scripted panel from power-on with KeyFast ticked: the limits step by
+// ten, the span by one, the trim screen comes back to its row out of edit mode, and DONE
+// returns to the menu's own entry.
 TEST_F(GForceSetupTest, SessionWithKeyFastAndTheTrimRow) {
   panel->SetKeyFast(true);
   Session s(*panel);
-  s.Open(ScreenGForceSetup);
+  s.OpenFromMainDisplay(2);
+  s.Then([] {
+    EXPECT_EQ(State.CurrentScreen, ScreenGForceSetup);
+    EXPECT_EQ(State.Cursor, 0);
+    EXPECT_EQ(State.EditMode, 0);
+  });
   s.Press({KEY_CW, KEY_SELECT, KEY_CW, KEY_SELECT});
   s.Press({KEY_F2, KEY_SELECT, KEY_F1, KEY_F1, KEY_SELECT});
   s.Press({KEY_CW, KEY_SELECT, KEY_CCW, KEY_SELECT});
