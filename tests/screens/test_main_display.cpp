@@ -14,6 +14,7 @@
 #include "lcd/Text.h"
 #include "screens/Keys.h"
 #include "screens/Screens.h"
+#include "support/Golden.h"
 #include "support/InstrumentFixture.h"
 #include "MainScreensKit.h"
 
@@ -439,6 +440,40 @@ TEST_F(MainDisplayTest, SecondKeyOfOnePassIsLost) {
   EXPECT_EQ(run.ScreenAfterPass(2), ScreenMaxValues);
   EXPECT_EQ(run.ScreenAfterPass(4), ScreenMaxValues) << "F1 was dropped, not kept for later";
   EXPECT_EQ(run.AfterPass(4).PendingKey, KEY_NONE);
+}
+
+}  // namespace
+
+namespace {
+
+using namespace mainscreens;
+
+// The main display has no words: both languages draw the same frame.
+TEST_F(MainDisplayTest, GoldenFrames) {
+  struct Scene {
+    const char* golden;
+    uint8_t span;
+    int32_t gNow, tempMax, tempMin;
+    uint32_t cyclesPos, cyclesNeg;
+  };
+  const Scene scenes[] = {
+      {"main_0", 6, 0, 0, 0, 0, 0},
+      {"main_plus1_0", 6, 10, 25, -3, 2, 1},
+      {"main_minus1_5", 6, -15, 8, -25, 3, 7},
+      {"main_plus10", 6, 100, 104, -12, 12, 0},
+      {"main_minus12_3", 6, -123, 31, -123, 42, 17},
+      {"main_span12", 12, 30, 72, -5, 5, 9},
+  };
+  for (const Scene& s : scenes) {
+    for (uint8_t language : {uint8_t{0}, uint8_t{1}}) {
+      State.Language = language;
+      State.GfSpan = s.span;
+      State.CyclesPos = s.cyclesPos;
+      State.CyclesNeg = s.cyclesNeg;
+      Show(s.gNow, s.tempMax, s.tempMin);
+      EXPECT_TRUE(CurrentFrameMatchesGolden(s.golden)) << "language " << int(language);
+    }
+  }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "lcd/Icons.h"
 #include "screens/Keys.h"
 #include "screens/Screens.h"
+#include "support/Golden.h"
 #include "support/InstrumentFixture.h"
 #include "MainScreensKit.h"
 
@@ -176,6 +177,35 @@ TEST_F(MainMenuTest, ServiceEntryOutlivesCalibrateModeBeingCleared) {
   EXPECT_EQ(run.AfterPass(14).Cursor, 3);
   EXPECT_EQ(run.ScreenAfterPass(16), ScreenAdcValues);
   EXPECT_EQ(run.AfterPass(16).Cursor, 0);
+}
+
+}  // namespace
+
+namespace {
+
+using namespace mainscreens;
+
+TEST_F(MainMenuTest, GoldenFrames) {
+  const char* const entries[] = {"exit", "display", "gforce", "adc", "calibrate"};
+  const char* const languages[] = {"en", "fr"};
+  for (uint8_t language : {uint8_t{0}, uint8_t{1}}) {
+    State.Language = language;
+    for (uint8_t calibrate : {uint8_t{0}, uint8_t{1}}) {
+      State.CalibrateMode = calibrate;
+      for (uint8_t entry = 0; entry <= (calibrate ? 4 : 2); ++entry) {
+        State.Cursor = entry;
+        RunScreen(ScreenMainMenu);
+        const std::string name =
+            std::string("menu_") + languages[language] + (calibrate ? "_cal_" : "_") + entries[entry];
+        EXPECT_TRUE(CurrentFrameMatchesGolden(name));
+      }
+    }
+    // ADC VALUES still shown after calibrate mode was cleared on it.
+    State.CalibrateMode = 0;
+    State.Cursor = 3;
+    RunScreen(ScreenMainMenu);
+    EXPECT_TRUE(CurrentFrameMatchesGolden(std::string("menu_") + languages[language] + "_adc_left_over"));
+  }
 }
 
 }  // namespace

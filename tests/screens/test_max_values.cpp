@@ -10,6 +10,7 @@
 #include "lcd/Text.h"
 #include "screens/Keys.h"
 #include "screens/Screens.h"
+#include "support/Golden.h"
 #include "support/InstrumentFixture.h"
 #include "MainScreensKit.h"
 
@@ -238,6 +239,33 @@ TEST_F(MaxValuesRunTest, MaximaResetWithoutCodeTakeTheCurrentG) {
     LcdText(0, 34, "MAX GF-: +1.2g", 1, 0);
   });
   EXPECT_TRUE(SameRegion(expected, panel->Frames()[PassPump(9) - 1], 0, 113, 8, 55));
+}
+
+}  // namespace
+
+namespace {
+
+using namespace mainscreens;
+
+TEST_F(MaxValuesTest, GoldenFrames) {
+  State.MaxPos = 72;
+  State.MaxNeg = -35;
+  const struct {
+    const char* name;
+    ScreenHandler screen;
+  } screens[] = {
+      {"maxvalues", ScreenMaxValues},
+      {"resettemp", ScreenResetTempMax},
+      {"resetcycles", ScreenResetCycles},
+      {"done", ScreenDone},
+  };
+  for (const auto& s : screens) {
+    for (uint8_t language : {uint8_t{0}, uint8_t{1}}) {
+      State.Language = language;
+      RunScreen(s.screen);
+      EXPECT_TRUE(CurrentFrameMatchesGolden(std::string(s.name) + (language == 0 ? "_en" : "_fr")));
+    }
+  }
 }
 
 }  // namespace
