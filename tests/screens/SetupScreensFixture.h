@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "instrument/InstrumentState.h"
@@ -14,6 +15,7 @@
 #include "measurement/Calibration.h"
 #include "screens/Keys.h"
 #include "screens/Screens.h"
+#include "support/Golden.h"
 #include "support/InstrumentFixture.h"
 
 // The keys that type code on a code entry screen: each digit raised or lowered to its value
@@ -66,6 +68,24 @@ class SetupScreensTest : public InstrumentTest {
 
   static void TypeCode(int code) {
     for (uint8_t key : CodeKeys(code)) Pass(key);
+  }
+
+  // One screen state to be drawn in both languages and compared with the golden frames
+  // <name>_en and <name>_fr.
+  struct GoldenScreen {
+    const char* name;
+    std::function<void()> arrange;
+  };
+  void ExpectGoldenFrames(std::initializer_list<GoldenScreen> screens) {
+    for (const GoldenScreen& screen : screens) {
+      for (uint8_t language : {0, 1}) {
+        SetUp();
+        screen.arrange();
+        State.Language = language;
+        Pass();
+        EXPECT_TRUE(CurrentFrameMatchesGolden(std::string(screen.name) + (language == 0 ? "_en" : "_fr")));
+      }
+    }
   }
 };
 

@@ -157,6 +157,23 @@ TEST_F(CodeLockTest, MessagesStayUntilAKeyThenGoToTheReturnScreen) {
   }
 }
 
+TEST_F(CodeLockTest, GoldenFrames) {
+  const auto entry = [](ScreenHandler screen) {
+    return [screen] {
+      Open(screen, 2);
+      SetDigits({9, 7, 1, 0});
+    };
+  };
+  ExpectGoldenFrames({
+      {"code_enter_current", entry(ScreenEnterCurrentCode)},
+      {"code_enter_new", entry(ScreenEnterNewCode)},
+      {"code_confirm_new", entry(ScreenConfirmNewCode)},
+      {"code_enter_reset", entry(ScreenEnterResetCode)},
+      {"code_incorrect", [] { Open(ScreenCodeIncorrect, 5); }},
+      {"code_changed", [] { Open(ScreenCodeChanged, 5); }},
+  });
+}
+
 // The code change walked key by key through the scripted panel: every outcome comes back to
 // the code row, out of edit mode.
 TEST_F(CodeLockTest, SessionSetsChangesAndRemovesTheCode) {

@@ -111,6 +111,29 @@ TEST_F(DisplaySetupTest, EditModeOnTheFirstRowsChangesNoSetting) {
   }
 }
 
+TEST_F(DisplaySetupTest, GoldenFrames) {
+  ExpectGoldenFrames({
+      {"dispsetup", [] { Open(ScreenDisplaySetup); }},
+      // Editing: only the value inverse, behind a label of its language's length.
+      {"dispsetup_backlight_edit",
+       [] {
+         Open(ScreenDisplaySetup, 2, 1);
+         State.BacklightOn = 0;
+       }},
+      {"contrast", [] { Open(ScreenContrast); }},
+  });
+}
+
+TEST_F(DisplaySetupTest, LanguageChangeShowsOnEveryTextOfTheNextFrame) {
+  Open(ScreenDisplaySetup, 3, 1);
+  Pass(KEY_F2);
+  Pass();
+  EXPECT_TRUE(CurrentFrameMatchesGolden("dispsetup_lang_edit_fr"));
+  Pass(KEY_CCW);
+  Pass();
+  EXPECT_TRUE(CurrentFrameMatchesGolden("dispsetup_lang_edit_en"));
+}
+
 class ContrastTest : public SetupScreensTest {};
 
 TEST_F(ContrastTest, UpAndDownKeysStepByOneStopAtTheEndsAndAlwaysCallTheHook) {

@@ -203,6 +203,23 @@ TEST_F(GForceSetupTest, CallsNoHook) {
   }
 }
 
+TEST_F(GForceSetupTest, GoldenFrames) {
+  ExpectGoldenFrames({
+      {"gforce", [] { Open(ScreenGForceSetup); }},
+      // The value behind a label of its language's length, alone inverse while edited.
+      {"gforce_span_edit", [] { Open(ScreenGForceSetup, 1, 1); }},
+      {"gforce_limits",
+       [] {
+         Open(ScreenGForceSetup, 3);
+         State.GfSpan = 12;
+         State.CycleLimitPos = 1;
+         State.CycleLimitNeg = 0;  // shown with a plus sign
+       }},
+      // The code row's four words over one inverse bar.
+      {"gforce_code_row", [] { Open(ScreenGForceSetup, 5); }},
+  });
+}
+
 // Walked through the scripted panel from power-on with KeyFast ticked: the limits step by
 // ten, the span by one, the trim screen comes back to its row out of edit mode, and DONE
 // returns to the menu's own entry.

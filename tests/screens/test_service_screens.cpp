@@ -114,4 +114,26 @@ TEST_F(ServiceScreensTest, AdcValuesIgnoresAllButTheKnob) {
   EXPECT_EQ(HookCalls[HookId::SettingsChanged], 0) << "ADC VALUES never reports settings";
 }
 
+TEST_F(ServiceScreensTest, GoldenFrames) {
+  ExpectGoldenFrames({
+      {"calibrate", [] { Open(ScreenCalibrate, 1); }},
+      {"zaxis",
+       [] {
+         Open(ScreenZAxisCal, 4);
+         State.GNow = 10;
+       }},
+      {"zaxis_negative",
+       [] {
+         Open(ScreenZAxisCal, 4);
+         State.GNow = -35;
+       }},
+      {"adc",
+       [] {
+         Open(ScreenAdcValues);
+         State.AdcY = 2048;
+         State.AdcZ = 2048;
+       }},
+  });
+}
+
 }  // namespace

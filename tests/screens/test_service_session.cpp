@@ -108,6 +108,7 @@ TEST_F(ServiceSessionTest, CalibrateTrimAndReadOneG) {
     EXPECT_EQ(State.CurrentScreen, ScreenZAxisCal);
     EXPECT_EQ(State.ZeroY, 2030);
     EXPECT_EQ(State.GNow, 10) << "+1.0 g at the 1G position";
+    EXPECT_TRUE(CurrentFrameMatchesGolden("zaxis_en")) << "reading GF: +1.0";
   });
   s.Then(reportsSince(0));
   s.Press(KEY_SELECT);
