@@ -148,7 +148,6 @@ class Session {
     PowerOn();
     EXPECT_EQ(checksRun_, checks_) << "the run ended before every check was reached";
   }
-  uint64_t pump() const { return pump_; }
 
  private:
   ScriptedPanel& panel_;
