@@ -213,6 +213,30 @@ class Reader {
       if (code < 0) return Error(line, "unknown key '" + w[1] + "' (select, cw, ccw, f1, f2)");
       step.Kind = StepKind::Key;
       step.Value = code;
+    } else if (verb == "keys") {
+      // Each key pressed in turn, with one pass after each to handle it.
+      if (args == 0) return Error(line, "'keys' takes the form: keys <key> <key> ...");
+      std::vector<int64_t> codes;
+      for (size_t i = 1; i < w.size(); ++i) {
+        int64_t code = -1;
+        for (const KeyName& key : KEY_NAMES) {
+          if (SameWord(w[i], key.Name)) code = key.Code;
+        }
+        if (code < 0) return Error(line, "unknown key '" + w[i] + "' (select, cw, ccw, f1, f2)");
+        codes.push_back(code);
+      }
+      for (int64_t code : codes) {
+        ScenarioStep press = step;
+        press.Kind = StepKind::Key;
+        press.Value = code;
+        scenario_.Steps.push_back(press);
+        ScenarioStep pass = step;
+        pass.Kind = StepKind::Wait;
+        pass.Value = 1;
+        scenario_.Steps.push_back(pass);
+        ++scenario_.TotalWait;
+      }
+      return;
     } else if (verb == "button") {
       if (!need(1, "button on|off|calibrate1g|calibrate0g")) return;
       const std::string button = Lower(w[1]);
@@ -263,7 +287,7 @@ class Reader {
       }
     } else {
       return Error(line, "unknown step '" + w[0] +
-                             "' (slider, preset, key, button, tick, wait, expect, print)");
+                             "' (slider, preset, key, keys, button, tick, wait, expect, print)");
     }
     scenario_.Steps.push_back(std::move(step));
   }

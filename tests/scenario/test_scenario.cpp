@@ -91,6 +91,8 @@ TEST_F(ScenarioTest, RejectsMalformedStepsWithTheirLineNumber) {
       {"expect lcd missing-frame.txt", "cannot read the frame file"},
       {"expect lcd a b", "at most a file name"},
       {"print nothing", "unknown field 'nothing'"},
+      {"keys", "keys <key> <key>"},
+      {"keys select up", "unknown key 'up'"},
   };
   for (const RejectedLine& c : cases) {
     // Comments and blank lines before the step still count as lines.
@@ -216,6 +218,13 @@ TEST_F(ScenarioTest, AKeyIsHandledByTheNextPassAndASecondKeyInThePumpIsLost) {
   EXPECT_EQ(frames[0].size(), 64u * 115u);
   EXPECT_EQ(frames[1], frames[0]);
   EXPECT_NE(frames[2], frames[1]);
+}
+
+TEST_F(ScenarioTest, KeysLetOnePassHandleEachKey) {
+  const Played played = Play(
+      "tick calibrate on\nbutton on\nwait 80\nkeys select cw cw cw\nexpect Panel.Pumps 85\n"
+      "expect screen ScreenMainMenu\nexpect Cursor 3\nkeys f1\nexpect Cursor 2\n");
+  EXPECT_EQ(played.outcome.Status, ScenarioStatus::Passed) << played.outcome.Message;
 }
 
 TEST_F(ScenarioTest, ANestedOnPlaysTheFollowingStepsAndOneOffEndsBoth) {
