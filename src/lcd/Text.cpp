@@ -8,7 +8,7 @@
 
 TextCopy::TextCopy(const char* source) {
   size_t n = 0;
-  while (n < TEXT_BUFFER_SIZE - 1 && source[n] != '\0') {
+  while (source != nullptr && n < TEXT_BUFFER_SIZE - 1 && source[n] != '\0') {
     text[n] = source[n];
     ++n;
   }
@@ -17,7 +17,8 @@ TextCopy::TextCopy(const char* source) {
 
 namespace {
 
-uint8_t TextLength(const char* text) { return static_cast<uint8_t>(std::strlen(text)); }
+// A missing text counts as empty, here and in every renderer.
+uint8_t TextLength(const char* text) { return text == nullptr ? 0 : static_cast<uint8_t>(std::strlen(text)); }
 
 const uint8_t kBlankGlyph[FONT8X8_GLYPH_BYTES] = {};
 
@@ -85,7 +86,7 @@ void BigDigit(uint8_t x, uint8_t y, uint8_t code) {
 void LcdText(uint8_t x, uint8_t y, const char* text, uint8_t tall, uint8_t inverse) {
   const bool isTall = tall == 1;
   const bool isInverse = inverse == 1;
-  for (const char* c = text; *c != '\0'; ++c) {
+  for (const char* c = text; c != nullptr && *c != '\0'; ++c) {
     const uint8_t* glyph = Font8x8Glyph(static_cast<uint8_t>(*c));
     for (int column = 0; column < FONT8X8_GLYPH_BYTES; ++column) {
       for (int k = 0; k < 8; ++k) {
@@ -119,7 +120,7 @@ void LcdTextCenteredConst(uint8_t x, uint8_t y, const char* text, uint8_t tall, 
 void LcdTextSmall(uint8_t x, uint8_t y, const char* text, uint8_t inverseFrom) {
   bool inverse = false;
   size_t position = 0;
-  for (const char* c = text; *c != '\0'; ++c, ++position) {
+  for (const char* c = text; c != nullptr && *c != '\0'; ++c, ++position) {
     if (position == inverseFrom) {
       inverse = true;
     }
@@ -154,7 +155,7 @@ void LcdTextSmallCenteredConst(uint8_t x, uint8_t y, const char* text, uint8_t i
 }
 
 void LcdBigNumber(uint8_t x, uint8_t y, const char* text) {
-  for (const char* c = text; *c != '\0'; ++c) {
+  for (const char* c = text; c != nullptr && *c != '\0'; ++c) {
     switch (*c) {
       case '-':
         BigMinusBar(x, y);
