@@ -23,5 +23,11 @@ test: deps
 bench: all
 	@for b in $(RELEASE_DIR)/bench/tq4bench-*; do echo "== $$b"; $$b; done
 
+# Ten million passes of the random soak (four seeds of 2.5 million) in the release build.
+soak-long: deps
+	@cmake -S . -B $(RELEASE_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(RELEASE_DIR) --target tq4test-soak
+	TQ4_SOAK_PASSES=2500000 $(RELEASE_DIR)/tests/soak/tq4test-soak
+
 clean:
 	rm -rf build
