@@ -29,5 +29,13 @@ soak-long: deps
 	@cmake --build $(RELEASE_DIR) --target tq4test-soak
 	TQ4_SOAK_PASSES=2500000 $(RELEASE_DIR)/tests/soak/tq4test-soak
 
+# The pictures of docs/images: the window (offscreen, instrument running) and every screen in
+# English and French, rendered by the real code.
+gallery: deps
+	@cmake -S . -B $(RELEASE_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(RELEASE_DIR) --target tq4gallery
+	@mkdir -p docs/images
+	QT_QPA_PLATFORM=offscreen $(RELEASE_DIR)/tq4gallery docs/images
+
 clean:
 	rm -rf build
