@@ -48,7 +48,7 @@ class WindowTest : public ::testing::Test {
   void ShowWindow();
   // Runs the application's event loop until the window closes; fails and closes the window
   // when that takes longer than timeoutMs. Returns exec()'s status.
-  int RunEventLoop(int timeoutMs = 20000);
+  int RunEventLoop(int timeoutMs = 10000);
   // A left click at a point of the window, delivered as the window system would, to
   // whichever control lies there.
   void ClickAt(QPoint clientPoint);
