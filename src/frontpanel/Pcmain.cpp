@@ -22,6 +22,7 @@
 #include "instrument/Hardware.h"
 #include "instrument/InstrumentState.h"
 #include "instrument/PowerOn.h"
+#include "instrument/Presets.h"
 #include "measurement/Calibration.h"
 #include "screens/Keys.h"
 
@@ -35,15 +36,8 @@ constexpr int SLIDER_MAX = 4096;
 constexpr int SLIDER_START = 2048;
 constexpr int NUMBER_LABEL_HEIGHT = 13;
 
-// Slider positions of the orientation presets, in the order of Button5 to Button9.
-struct Preset {
-  int32_t SliderY;
-  int32_t SliderZ;
-};
-constexpr Preset PRESETS[] = {
-    {/* 1G    */ 2029, 2012}, {/* 0G    */ 2112, 2087}, {/* Left  */ 2030, 2090},
-    {/* Right */ 2029, 2089}, {/* Down  */ 2031, 2167},
-};
+// Button5 to Button9 are the orientation presets, in the order of their table.
+static_assert(ORIENTATION_PRESET_COUNT == 5, "one button per orientation preset");
 
 // "MS Sans Serif" at 11 pixels where the desktop has it; otherwise the closest sans-serif
 // that is installed, narrowed to 95 %: Liberation Sans (Arial's metrics) then runs as wide
@@ -165,11 +159,11 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   Button4 = MakeButton(this, "Button4", "Clockwise", 1, 285, 65, 25);
   GroupBox1 = Place(new QGroupBox(QStringLiteral(" Unit Orientation "), this), "GroupBox1", 384,
                     120, 185, 153);
-  Button5 = MakeButton(GroupBox1, "Button5", "1G", 14, 24, 75, 25);
-  Button6 = MakeButton(GroupBox1, "Button6", "0G", 102, 24, 75, 25);
-  Button7 = MakeButton(GroupBox1, "Button7", "Left", 14, 72, 75, 25);
-  Button8 = MakeButton(GroupBox1, "Button8", "Right", 102, 72, 75, 25);
-  Button9 = MakeButton(GroupBox1, "Button9", "Down", 54, 112, 75, 25);
+  Button5 = MakeButton(GroupBox1, "Button5", ORIENTATION_PRESETS[0].Caption, 14, 24, 75, 25);
+  Button6 = MakeButton(GroupBox1, "Button6", ORIENTATION_PRESETS[1].Caption, 102, 24, 75, 25);
+  Button7 = MakeButton(GroupBox1, "Button7", ORIENTATION_PRESETS[2].Caption, 14, 72, 75, 25);
+  Button8 = MakeButton(GroupBox1, "Button8", ORIENTATION_PRESETS[3].Caption, 102, 72, 75, 25);
+  Button9 = MakeButton(GroupBox1, "Button9", ORIENTATION_PRESETS[4].Caption, 54, 112, 75, 25);
   Button10 = MakeButton(this, "Button10", "Calibrate 1G", 392, 304, 75, 25);
   Button11 = MakeButton(this, "Button11", "Calibrate 0G", 488, 304, 75, 25);
   Button10->hide();
@@ -270,8 +264,8 @@ void TForm1::Image6Click() { InjectKey(KEY_F2); }
 
 void TForm1::ApplyPreset(int index) {
   // setValue changes nothing, and signals nothing, when the slider stands there already.
-  TrackBar1->setValue(PRESETS[index].SliderY);
-  TrackBar2->setValue(PRESETS[index].SliderZ);
+  TrackBar1->setValue(ORIENTATION_PRESETS[index].SliderY);
+  TrackBar2->setValue(ORIENTATION_PRESETS[index].SliderZ);
 }
 
 void TForm1::ShowSliderPosition(QLabel* label, int position) {
