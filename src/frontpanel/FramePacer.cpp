@@ -6,7 +6,7 @@
 
 FramePacer::Clock::duration FramePacer::PeriodForRate(double hertz) {
   constexpr double FALLBACK_HZ = 60.0;
-  if (!std::isfinite(hertz) || hertz < 1.0 || hertz > 1000.0) {
+  if (!std::isfinite(hertz) || hertz < 20.0 || hertz > 1000.0) {
     hertz = FALLBACK_HZ;
   }
   return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(1.0 / hertz));

@@ -8,7 +8,8 @@ class FramePacer {
   using Clock = std::chrono::steady_clock;
 
   // The refresh period for a screen's reported refresh rate in Hz; 60 Hz when the rate is
-  // unknown (zero, negative, not a number) or beyond what any display runs at.
+  // unknown (zero, negative, not a number) or outside what displays run at (20 to 1000 Hz),
+  // so a bogus report can neither stretch the splash to minutes nor unpace the window.
   static Clock::duration PeriodForRate(double hertz);
 
   // The moment the frame presented at now is to be shown: one period after the previous
