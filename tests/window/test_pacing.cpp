@@ -25,6 +25,7 @@ TEST(FramePacerTest, PeriodFollowsTheRefreshRateWithSixtyHertzWhenUnknown) {
       {0.0, 1000.0 / 60},
       {-1.0, 1000.0 / 60},
       {1e9, 1000.0 / 60},
+      {10.0, 1000.0 / 60},
       {std::numeric_limits<double>::quiet_NaN(), 1000.0 / 60},
       {std::numeric_limits<double>::infinity(), 1000.0 / 60},
   };
