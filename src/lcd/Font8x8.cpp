@@ -467,14 +467,15 @@ constexpr uint8_t Font8x8[FONT8X8_SIZE] = {
           "##..##..",
           "##...##.",
           "........"),
-    // 83 'S'
-    GLYPH(".#####..",
-          "##...##.",
+    // 83 'S': six columns wide, so a text whose last "S" ends past the right edge loses
+    // only blank columns.
+    GLYPH(".####...",
+          "##..##..",
           "##......",
-          ".#####..",
-          ".....##.",
-          "##...##.",
-          ".#####..",
+          ".####...",
+          "....##..",
+          "##..##..",
+          ".####...",
           "........"),
     // 84 'T'
     GLYPH("######..",
