@@ -12,19 +12,6 @@ int32_t IntAbs(int32_t v) {
 
 void LcdClear() { std::memset(State.FrameBuffer, 0, FRAME_BUFFER_SIZE); }
 
-void LcdSetPixel(uint8_t x, uint8_t y, uint8_t on) {
-  if (x >= LCD_WIDTH || y >= LCD_HEIGHT) {
-    return;
-  }
-  uint8_t& column = State.FrameBuffer[(y / 8) * LCD_WIDTH + x];
-  const uint8_t mask = static_cast<uint8_t>(1u << (y % 8));
-  if (on != 0) {
-    column = static_cast<uint8_t>(column | mask);
-  } else {
-    column = static_cast<uint8_t>(column & ~mask);
-  }
-}
-
 uint8_t LcdGetPixel(uint8_t x, uint8_t y) {
   if (x >= LCD_WIDTH || y >= LCD_HEIGHT) {
     return 0;

@@ -37,15 +37,6 @@ const uint8_t* SmallFontGlyph(uint8_t code) {
   return &SmallFont[static_cast<uint8_t>(code - SMALL_FONT_FIRST) * SMALL_FONT_GLYPH_BYTES];
 }
 
-// Writes one glyph pixel's target: set or cleared by inverse, untouched when normal and unlit.
-void PlotTextPixel(uint8_t x, uint8_t y, bool glyphBit, bool inverse) {
-  if (inverse) {
-    LcdSetPixel(x, y, glyphBit ? 0 : 1);
-  } else if (glyphBit) {
-    LcdSetPixel(x, y, 1);
-  }
-}
-
 void BigMinusBar(int x, int y) {
   for (int r = 13; r <= 16; ++r) {
     LcdLine(x, y + r, x + 11, y + r, 1);
@@ -81,6 +72,16 @@ void BigDigit(uint8_t x, uint8_t y, uint8_t code) {
   }
 }
 
+// Plots glyph row k of one column at screen column x: one row, or two when tall.
+void PlotGlyphRow(uint8_t x, uint8_t y, int k, bool tall, uint8_t on) {
+  if (tall) {
+    LcdSetPixel(x, static_cast<uint8_t>(y + 2 * k), on);
+    LcdSetPixel(x, static_cast<uint8_t>(y + 2 * k + 1), on);
+  } else {
+    LcdSetPixel(x, static_cast<uint8_t>(y + k), on);
+  }
+}
+
 }  // namespace
 
 void LcdText(uint8_t x, uint8_t y, const char* text, uint8_t tall, uint8_t inverse) {
@@ -89,13 +90,14 @@ void LcdText(uint8_t x, uint8_t y, const char* text, uint8_t tall, uint8_t inver
   for (const char* c = text; c != nullptr && *c != '\0'; ++c) {
     const uint8_t* glyph = Font8x8Glyph(static_cast<uint8_t>(*c));
     for (int column = 0; column < FONT8X8_GLYPH_BYTES; ++column) {
-      for (int k = 0; k < 8; ++k) {
-        const bool bit = (glyph[column] >> k) & 1;
-        if (isTall) {
-          PlotTextPixel(x, static_cast<uint8_t>(y + 2 * k), bit, isInverse);
-          PlotTextPixel(x, static_cast<uint8_t>(y + 2 * k + 1), bit, isInverse);
-        } else {
-          PlotTextPixel(x, static_cast<uint8_t>(y + k), bit, isInverse);
+      const unsigned bits = glyph[column];
+      if (isInverse) {
+        // The whole cell is written: glyph pixels cleared, all others set.
+        for (int k = 0; k < 8; ++k) PlotGlyphRow(x, y, k, isTall, ((bits >> k) & 1) ? 0 : 1);
+      } else {
+        // Transparent: only the glyph's own pixels are set.
+        for (unsigned rest = bits; rest != 0; rest &= rest - 1) {
+          PlotGlyphRow(x, y, __builtin_ctz(rest), isTall, 1);
         }
       }
       x = static_cast<uint8_t>(x + 1);
