@@ -3,11 +3,14 @@ RELEASE_DIR  := build/release
 SANITIZE_DIR := build/sanitize
 CMAKE_GEN    := -G Ninja
 
-.PHONY: all deps run test bench soak-long gallery clean
+.PHONY: all release-config deps run test bench soak-long gallery clean
 
-all: deps
+# The default target builds the Release simulator only.
+all: release-config
+	@cmake --build $(RELEASE_DIR) --target tq4sim
+
+release-config: deps
 	@cmake -S . -B $(RELEASE_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(RELEASE_DIR)
 
 deps:
 	@scripts/install-deps
@@ -20,19 +23,18 @@ test: deps
 	@cmake --build $(SANITIZE_DIR)
 	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
-bench: all
+bench: release-config
+	@cmake --build $(RELEASE_DIR)
 	@for b in $(RELEASE_DIR)/bench/tq4bench-*; do echo "== $$b"; $$b; done
 
 # Ten million passes of the random soak (four seeds of 2.5 million) in the release build.
-soak-long: deps
-	@cmake -S . -B $(RELEASE_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release >/dev/null
+soak-long: release-config
 	@cmake --build $(RELEASE_DIR) --target tq4test-soak
 	TQ4_SOAK_PASSES=2500000 $(RELEASE_DIR)/tests/soak/tq4test-soak
 
 # The pictures of docs/images: the window (offscreen, instrument running) and every screen in
 # English and French, rendered by the real code.
-gallery: deps
-	@cmake -S . -B $(RELEASE_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release >/dev/null
+gallery: release-config
 	@cmake --build $(RELEASE_DIR) --target tq4gallery
 	@mkdir -p docs/images
 	QT_QPA_PLATFORM=offscreen $(RELEASE_DIR)/tq4gallery docs/images
