@@ -36,7 +36,7 @@ void DrawCodeEntry(TextId line1, TextId line2) {
   for (uint8_t i = 0; i <= LAST_DIGIT; ++i) {
     char digit[DIGIT_TEXT_SIZE];
     std::snprintf(digit, sizeof digit, "%d", State.CodeDigits[i]);
-    LcdText(DIGIT_X[i], 48, digit, 1, State.Cursor == i ? 1 : 0);
+    LcdText(DIGIT_X[i], 48, digit, 1, InverseWhen(State.Cursor == i));
   }
 }
 

@@ -19,8 +19,6 @@ constexpr uint8_t LAST_ROW = ROW_LANGUAGE;
 
 constexpr uint8_t CONTRAST_MAX = 57;
 
-uint8_t InverseWhen(bool selected) { return selected ? 1 : 0; }
-
 // 0 becomes 1; anything else, not only 1, becomes 0.
 void ToggleBacklight() {
   if (State.BacklightOn == 0) {
@@ -36,7 +34,7 @@ void ToggleLanguage() { State.Language = State.Language == 0 ? 1 : 0; }
 
 void DrawDisplaySetup() {
   LcdTitle(Text(TXT_DISP_SETUP_TITLE));
-  LcdTextCenteredConst(57, 8, Text(TXT_DONE_ROW), 0, InverseWhen(State.Cursor == ROW_DONE));
+  DrawDoneRow();
   LcdTextConst(0, 16, Text(TXT_ADJ_CONTRAST), 0, InverseWhen(State.Cursor == ROW_CONTRAST));
   LcdMenuRowConst(0, ROW_BACKLIGHT, Text(TXT_BACKLIGHT_LABEL),
                   Text(State.BacklightOn == 1 ? TXT_BACKLIGHT_ON : TXT_BACKLIGHT_OFF));

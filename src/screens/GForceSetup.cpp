@@ -26,8 +26,6 @@ constexpr uint8_t SPAN_MAX = 12;
 constexpr int SPAN_TEXT_SIZE = 8;
 constexpr int LIMIT_TEXT_SIZE = 12;
 
-uint8_t InverseWhen(bool selected) { return selected ? 1 : 0; }
-
 // The code row's four words; French puts them at other places.
 struct CodeWordPlaces {
   uint8_t x[4];
@@ -45,7 +43,7 @@ void DrawLimitRow(uint8_t row, TextId label, int8_t limit) {
 
 void DrawGForceSetup() {
   LcdTitle(Text(TXT_GFORCE_SETUP_TITLE));
-  LcdTextCenteredConst(57, 8, Text(TXT_DONE_ROW), 0, InverseWhen(State.Cursor == ROW_DONE));
+  DrawDoneRow();
 
   char span[SPAN_TEXT_SIZE];
   std::snprintf(span, sizeof span, "%dg", State.GfSpan);

@@ -2,7 +2,9 @@
 #include "screens/ScreenKit.h"
 
 #include "instrument/InstrumentState.h"
+#include "lcd/Text.h"
 #include "screens/Keys.h"
+#include "screens/Texts.h"
 
 uint8_t TakePendingKey() {
   const uint8_t key = State.PendingKey;
@@ -25,3 +27,5 @@ bool MoveListCursor(uint8_t key, uint8_t lastRow) {
   }
   return false;
 }
+
+void DrawDoneRow() { LcdTextCenteredConst(57, 8, Text(TXT_DONE_ROW), 0, InverseWhen(State.Cursor == 0)); }

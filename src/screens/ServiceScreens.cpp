@@ -27,8 +27,6 @@ constexpr int SAMPLE_TEXT_SIZE = 24;
 constexpr uint8_t MENU_ADC_VALUES = 3;
 constexpr uint8_t MENU_CALIBRATE = 4;
 
-uint8_t InverseWhen(bool selected) { return selected ? 1 : 0; }
-
 // Inverse values other than 1 draw normally: the sample rows are never highlighted.
 constexpr uint8_t NEVER_INVERSE = 100;
 
@@ -42,7 +40,7 @@ void DrawSample(uint8_t y, TextId format, int32_t sample) {
 
 void ScreenCalibrate() {
   LcdTitle(Text(TXT_CALIBRATE_TITLE));
-  LcdTextCenteredConst(57, 8, Text(TXT_DONE_ROW), 0, InverseWhen(State.Cursor == ROW_DONE));
+  DrawDoneRow();
   LcdTextConst(0, 16, Text(TXT_CALIBRATE_1G), 0, InverseWhen(State.Cursor == ROW_ONE_G));
   LcdTextConst(0, 24, Text(TXT_CALIBRATE_0G), 0, InverseWhen(State.Cursor == ROW_ZERO_G));
 
@@ -100,7 +98,7 @@ void ScreenZAxisCal() {
 
 void ScreenAdcValues() {
   LcdTitle(Text(TXT_ADC_VALUES_TITLE));
-  LcdTextCenteredConst(57, 8, Text(TXT_DONE_ROW), 0, InverseWhen(State.Cursor == ROW_DONE));
+  DrawDoneRow();
   DrawSample(16, TXT_ADC_Y_FORMAT, State.AdcY);
   DrawSample(24, TXT_ADC_Z_FORMAT, State.AdcZ);
 

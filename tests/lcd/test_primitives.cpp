@@ -10,31 +10,14 @@
 #include "instrument/InstrumentState.h"
 #include "lcd/FrameBuffer.h"
 #include "lcd/Icons.h"
+#include "lcd/test_text_kit.h"
 
 namespace {
 
-using Pixel = std::pair<int, int>;
+using namespace text_kit;
 
-std::set<Pixel> LitPixels() {
-  std::set<Pixel> lit;
-  for (int y = 0; y < LCD_HEIGHT; ++y)
-    for (int x = 0; x < LCD_WIDTH; ++x)
-      if (LcdGetPixel(static_cast<uint8_t>(x), static_cast<uint8_t>(y))) lit.insert({x, y});
-  return lit;
-}
-
-class PrimitivesTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    State = InstrumentState{};
-    State.PendingKey = 0xA5;
-    State.KeyStep = 0x5A;
-  }
-  void TearDown() override {
-    EXPECT_EQ(State.PendingKey, 0xA5) << "drawing wrote past the frame buffer";
-    EXPECT_EQ(State.KeyStep, 0x5A) << "drawing wrote past the frame buffer";
-  }
-};
+// Every test starts from a blank screen and checks that nothing was drawn past it.
+class PrimitivesTest : public LcdTest {};
 
 TEST_F(PrimitivesTest, SetPixelUsesColumnBytesWithBitZeroOnTopAndClips) {
   LcdSetPixel(113, 63, 1);
@@ -92,21 +75,15 @@ TEST_F(PrimitivesTest, RectAndFillRectCoverTheirColumnsAndRows) {
     void (*draw)();
     std::set<Pixel> lit;
   };
-  auto block = [](int x0, int x1, int y0, int y1) {
-    std::set<Pixel> s;
-    for (int x = x0; x <= x1; ++x)
-      for (int y = y0; y <= y1; ++y) s.insert({x, y});
-    return s;
-  };
-  std::set<Pixel> border = block(2, 5, 2, 4);
+  std::set<Pixel> border = Block(2, 5, 2, 4);
   border.erase({3, 3});
   border.erase({4, 3});
   const Case cases[] = {
-      {"fill 2,2,5,4", [] { LcdFillRect(2, 2, 5, 4, 1); }, block(2, 4, 2, 4)},
+      {"fill 2,2,5,4", [] { LcdFillRect(2, 2, 5, 4, 1); }, Block(2, 4, 2, 4)},
       {"fill with x0 = x1", [] { LcdFillRect(5, 2, 5, 4, 1); }, {}},
       {"fill with x0 > x1", [] { LcdFillRect(6, 2, 5, 4, 1); }, {}},
-      {"fill rows upside down", [] { LcdFillRect(2, 4, 4, 2, 1); }, block(2, 3, 2, 4)},
-      {"fill past the right edge", [] { LcdFillRect(110, 60, 255, 70, 1); }, block(110, 113, 60, 63)},
+      {"fill rows upside down", [] { LcdFillRect(2, 4, 4, 2, 1); }, Block(2, 3, 2, 4)},
+      {"fill past the right edge", [] { LcdFillRect(110, 60, 255, 70, 1); }, Block(110, 113, 60, 63)},
       {"rect 2,2,5,4", [] { LcdRect(2, 2, 5, 4, 1); }, border},
       {"rect corners swapped", [] { LcdRect(5, 4, 2, 2, 1); }, border},
   };
