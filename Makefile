@@ -5,9 +5,9 @@ CMAKE_GEN    := -G Ninja
 
 .PHONY: all release-config deps run test bench soak-long gallery clean
 
-# The default target builds the Release simulator only.
+# The default target builds the Release simulator and the scenario runner.
 all: release-config
-	@cmake --build $(RELEASE_DIR) --target tq4sim
+	@cmake --build $(RELEASE_DIR) --target tq4sim tq4-scenario
 
 release-config: deps
 	@cmake -S . -B $(RELEASE_DIR) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release >/dev/null
