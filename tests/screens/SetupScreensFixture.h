@@ -62,6 +62,29 @@ class SetupScreensTest : public InstrumentTest {
     EXPECT_EQ(State.PendingKey, KEY_NONE) << "key " << int(key) << " was not consumed";
   }
 
+  // One key on a list screen: the cursor and edit mode it starts from, and where the key
+  // leaves the screen, the cursor and edit mode.
+  struct ListKeyCase {
+    uint8_t cursor;
+    uint8_t editMode;
+    uint8_t key;
+    ScreenHandler screen;
+    uint8_t cursorAfter;
+    uint8_t editModeAfter;
+  };
+  // Opens screen as the case starts, passes its key and checks the outcome.
+  void ExpectListKey(ScreenHandler screen, const ListKeyCase& c) {
+    SetUp();
+    Open(screen, c.cursor, c.editMode);
+    State.ReturnScreen = ScreenMain;
+    Pass(c.key);
+    SCOPED_TRACE(testing::Message() << "cursor " << int(c.cursor) << " edit " << int(c.editMode)
+                                    << " key " << int(c.key));
+    EXPECT_EQ(State.CurrentScreen, c.screen);
+    EXPECT_EQ(State.Cursor, c.cursorAfter);
+    EXPECT_EQ(State.EditMode, c.editModeAfter);
+  }
+
   static void Passes(std::initializer_list<uint8_t> keys) {
     for (uint8_t key : keys) Pass(key);
   }

@@ -10,15 +10,7 @@ namespace {
 class DisplaySetupTest : public SetupScreensTest {};
 
 TEST_F(DisplaySetupTest, KeysMoveTheCursorOpenTheRowsAndToggleEditMode) {
-  struct Case {
-    uint8_t cursor;
-    uint8_t editMode;
-    uint8_t key;
-    ScreenHandler screen;
-    uint8_t cursorAfter;
-    uint8_t editModeAfter;
-  };
-  const Case cases[] = {
+  const ListKeyCase cases[] = {
       {0, 0, KEY_SELECT, ScreenMainMenu, 1, 0},  // DONE: the menu's DISPLAY SETUP entry
       {1, 0, KEY_SELECT, ScreenContrast, 0, 0},
       {2, 0, KEY_SELECT, ScreenDisplaySetup, 2, 1},
@@ -36,15 +28,8 @@ TEST_F(DisplaySetupTest, KeysMoveTheCursorOpenTheRowsAndToggleEditMode) {
       {2, 1, KEY_CW, ScreenDisplaySetup, 2, 1},   // editing: the cursor stays
       {3, 1, KEY_F1, ScreenDisplaySetup, 3, 1},
   };
-  for (const Case& c : cases) {
-    SetUp();
-    Open(ScreenDisplaySetup, c.cursor, c.editMode);
-    Pass(c.key);
-    SCOPED_TRACE(testing::Message() << "cursor " << int(c.cursor) << " edit " << int(c.editMode)
-                                    << " key " << int(c.key));
-    EXPECT_EQ(State.CurrentScreen, c.screen);
-    EXPECT_EQ(State.Cursor, c.cursorAfter);
-    EXPECT_EQ(State.EditMode, c.editModeAfter);
+  for (const ListKeyCase& c : cases) {
+    ExpectListKey(ScreenDisplaySetup, c);
     EXPECT_EQ(HookCalls[HookId::SettingsChanged], 0);
   }
 }

@@ -11,15 +11,7 @@ namespace {
 class GForceSetupTest : public SetupScreensTest {};
 
 TEST_F(GForceSetupTest, KeysMoveTheCursorAndOpenTheRows) {
-  struct Case {
-    uint8_t cursor;
-    uint8_t editMode;
-    uint8_t key;
-    ScreenHandler screen;
-    uint8_t cursorAfter;
-    uint8_t editModeAfter;
-  };
-  const Case cases[] = {
+  const ListKeyCase cases[] = {
       {0, 0, KEY_SELECT, ScreenMainMenu, 2, 0},  // DONE: the menu's G-FORCE SETUP entry
       {1, 0, KEY_SELECT, ScreenGForceSetup, 1, 1},
       {2, 0, KEY_SELECT, ScreenGForceSetup, 2, 1},
@@ -39,16 +31,8 @@ TEST_F(GForceSetupTest, KeysMoveTheCursorAndOpenTheRows) {
       {2, 1, KEY_CW, ScreenGForceSetup, 2, 1},  // editing: the cursor stays
       {3, 1, KEY_F2, ScreenGForceSetup, 3, 1},
   };
-  for (const Case& c : cases) {
-    SetUp();
-    Open(ScreenGForceSetup, c.cursor, c.editMode);
-    State.ReturnScreen = ScreenMain;
-    Pass(c.key);
-    SCOPED_TRACE(testing::Message() << "cursor " << int(c.cursor) << " edit " << int(c.editMode)
-                                    << " key " << int(c.key));
-    EXPECT_EQ(State.CurrentScreen, c.screen);
-    EXPECT_EQ(State.Cursor, c.cursorAfter);
-    EXPECT_EQ(State.EditMode, c.editModeAfter);
+  for (const ListKeyCase& c : cases) {
+    ExpectListKey(ScreenGForceSetup, c);
     EXPECT_EQ(State.ReturnScreen, c.screen == ScreenZAxisCal ? ScreenGForceSetup : ScreenMain);
   }
 }
