@@ -14,21 +14,13 @@
 namespace {
 
 // The window's presentation without the widget: only the picture is written.
-class SurfacePanel final : public Panel {
+class SurfacePanel final : public InertPanel {
  public:
   SurfacePanel() : surface_(QColor(200, 200, 200), COLOUR_LCD_UNLIT) { AttachPanel(this); }
   ~SurfacePanel() override { AttachPanel(nullptr); }
-  int32_t SliderPositionY() const override { return 2048; }
-  int32_t SliderPositionZ() const override { return 2048; }
-  bool CalibrateTicked() const override { return false; }
-  bool KeyFastTicked() const override { return false; }
-  void TickCalibrate() override {}
-  void SetLcdVisible(bool) override {}
   uint32_t UnlitColour() const override { return surface_.Unlit(); }
   void PlotImagePixel(int x, int y, uint32_t colour) override { surface_.Plot(x, y, colour); }
   void PresentFrame(const uint8_t* frameBuffer) override { surface_.Present(frameBuffer); }
-  void SetLedColour(uint32_t) override {}
-  void PumpEvents() override {}
   const QImage& Image() const { return surface_.Image(); }
 
  private:
